@@ -58,6 +58,11 @@ void StringList::saveToFile(const std::string& path, const std::string& errorMes
         content += item;
         content += "\r\n";
     }
+    // A link in place of the file is not followed nor replaced: it may point anywhere.
+    struct stat existing {};
+    if (::lstat(path.c_str(), &existing) == 0 && S_ISLNK(existing.st_mode)) {
+        throw std::runtime_error(errorMessage);
+    }
     // A unique name beside the target, so that the rename stays on one file system.
     std::string temp = path + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());

@@ -20,7 +20,7 @@ public:
 
     // Replaces the file at `path` with the entries, each followed by CR LF. The
     // new content is written beside it and renamed over it, so a failed save
-    // leaves an existing file as it was. Throws std::runtime_error with
+    // leaves an existing file as it was; a symbolic link at `path` is refused. Throws std::runtime_error with
     // `errorMessage` when the file cannot be written.
     void saveToFile(const std::string& path, const std::string& errorMessage) const;
 

@@ -46,6 +46,8 @@ struct Font {
     Colour colour = clWhite;
     bool bold = false;
     bool italic = false;
+
+    bool operator==(const Font&) const = default;
 };
 
 struct Component {
