@@ -4,7 +4,9 @@
 namespace game {
 namespace {
 
-bool isPosition(std::int32_t pos) { return pos >= 0 && pos <= 31; }
+bool isPosition(std::int32_t pos) {
+    return pos >= 0 && pos <= 31;
+}
 
 void paint(scene::Form& form, std::int32_t pos) {
     if (!isPosition(pos)) return;
@@ -15,9 +17,13 @@ void paint(scene::Form& form, std::int32_t pos) {
 
 }  // namespace
 
-void Game::PaintFirstBauble() { paint(Form1, state.firstPos); }
+void Game::PaintFirstBauble() {
+    paint(Form1, state.firstPos);
+}
 
-void Game::PaintSecondBauble() { paint(Form1, state.secondPos); }
+void Game::PaintSecondBauble() {
+    paint(Form1, state.secondPos);
+}
 
 void Game::CoverBauble() {
     if (!isPosition(state.coverPos)) return;

@@ -3,7 +3,9 @@
 
 namespace game {
 
-void Game::SeedRandom() { random_.seed(static_cast<std::uint64_t>(platform_.calendarSeconds())); }
+void Game::SeedRandom() {
+    random_.seed(static_cast<std::uint64_t>(platform_.calendarSeconds()));
+}
 
 std::int32_t Game::RandomBelow(std::int32_t n) {
     if (n == 0) return 0;

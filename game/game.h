@@ -17,7 +17,7 @@
 namespace game {
 
 class Game : public scene::FormHandlers {
-public:
+  public:
     Game(scene::Form& form, Platform& platform) : Form1(form), platform_(platform) {}
 
     GameState state;
@@ -54,7 +54,7 @@ public:
     void PickSecond(std::uint16_t keyCode);
     void SaveSymbolList();
 
-private:
+  private:
     void HelpSequence();
     void NewDealSequence();
     void WinScan();

@@ -11,29 +11,29 @@
 namespace game {
 
 struct GameState {
-    std::int32_t errorCount = 0;   // off-track ticks of the approach
-    std::int32_t keyCode = 0;      // code of the key being handled
-    std::int32_t altitude = 0;     // plane height above its start, grows upward
-    std::int32_t planeX = 0;       // plane offset from its start, grows rightward
-    std::int32_t cellRow = 0;      // grid row of the plane's reference point
-    std::int32_t cellCol = 0;      // grid column of the plane's reference point
-    std::string rowText;           // two-digit text of cellRow
-    std::string colText;           // two-digit text of cellCol
-    bool steerLeft = false;        // horizontal drift: true left, false right
-    bool steerUp = false;          // vertical drift: true up, false down
-    std::unique_ptr<StringList> trackList;  // the on-track cell keys
-    std::int32_t keyCount = 0;     // two-key entry: 0 or 1 between key presses
-    std::int32_t firstKey = 0;     // code of the latest first key
-    std::int32_t drawnIndex = 0;   // symbol index of the deal's latest draw
-    std::int32_t dealCounter = 0;  // bounds the first draw of a deal
-    std::int32_t helpCount = 0;    // help replays run by F2 and F9
-    std::int32_t firstPos = 0;     // position of the first picked symbol
-    std::int32_t secondPos = 0;    // position of the second picked symbol
-    std::int32_t coverPos = 0;     // position handed to CoverBauble
-    bool helpReveal = false;       // ShowHelp: true reveal pass, false cover pass
-    std::string drawnText;         // decimal text of drawnIndex
-    std::string firstKeyText;      // decimal text of the first symbol key's code
-    std::string secondKeyText;     // decimal text of the second symbol key's code
+    std::int32_t errorCount = 0;                 // off-track ticks of the approach
+    std::int32_t keyCode = 0;                    // code of the key being handled
+    std::int32_t altitude = 0;                   // plane height above its start, grows upward
+    std::int32_t planeX = 0;                     // plane offset from its start, grows rightward
+    std::int32_t cellRow = 0;                    // grid row of the plane's reference point
+    std::int32_t cellCol = 0;                    // grid column of the plane's reference point
+    std::string rowText;                         // two-digit text of cellRow
+    std::string colText;                         // two-digit text of cellCol
+    bool steerLeft = false;                      // horizontal drift: true left, false right
+    bool steerUp = false;                        // vertical drift: true up, false down
+    std::unique_ptr<StringList> trackList;       // the on-track cell keys
+    std::int32_t keyCount = 0;                   // two-key entry: 0 or 1 between key presses
+    std::int32_t firstKey = 0;                   // code of the latest first key
+    std::int32_t drawnIndex = 0;                 // symbol index of the deal's latest draw
+    std::int32_t dealCounter = 0;                // bounds the first draw of a deal
+    std::int32_t helpCount = 0;                  // help replays run by F2 and F9
+    std::int32_t firstPos = 0;                   // position of the first picked symbol
+    std::int32_t secondPos = 0;                  // position of the second picked symbol
+    std::int32_t coverPos = 0;                   // position handed to CoverBauble
+    bool helpReveal = false;                     // ShowHelp: true reveal pass, false cover pass
+    std::string drawnText;                       // decimal text of drawnIndex
+    std::string firstKeyText;                    // decimal text of the first symbol key's code
+    std::string secondKeyText;                   // decimal text of the second symbol key's code
     std::unique_ptr<StringList> dealIndexList;   // per position: symbol index
     std::unique_ptr<StringList> dealKeyList;     // per position: its key code
     std::unique_ptr<StringList> dealSymbolList;  // per position: its text

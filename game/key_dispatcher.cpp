@@ -15,7 +15,9 @@ constexpr std::int32_t kF2 = 113;
 constexpr std::int32_t kF3 = 114;
 constexpr std::int32_t kF9 = 120;
 
-bool isSymbolKey(std::int32_t code) { return code > 48 && code < 88; }
+bool isSymbolKey(std::int32_t code) {
+    return code > 48 && code < 88;
+}
 
 }  // namespace
 

@@ -46,8 +46,7 @@ void Game::WinScan() {
         form.ImageS().left = 135;
         form.ImageS().visible = true;
     } else {
-        form.Label4().caption =
-            std::to_string(state.helpCount) + std::string(texts::kHelpPressed);
+        form.Label4().caption = std::to_string(state.helpCount) + std::string(texts::kHelpPressed);
         form.ImageS().visible = false;
     }
 }

@@ -10,7 +10,7 @@
 namespace game {
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // Puts every pending change of the window model on the screen before the

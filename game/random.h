@@ -6,7 +6,7 @@
 namespace game {
 
 class Random {
-public:
+  public:
     void seed(std::uint64_t seed) { state_ = seed; }
     // The next value, 0 to 2147483647.
     std::int32_t next() {
@@ -14,7 +14,7 @@ public:
         return static_cast<std::int32_t>(state_ >> 33);
     }
 
-private:
+  private:
     std::uint64_t state_ = 0;
 };
 

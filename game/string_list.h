@@ -9,7 +9,7 @@
 namespace game {
 
 class StringList {
-public:
+  public:
     void append(std::string text) { items_.push_back(std::move(text)); }
     void clear() { items_.clear(); }
     std::size_t count() const { return items_.size(); }
@@ -20,11 +20,11 @@ public:
 
     // Replaces the file at `path` with the entries, each followed by CR LF. The
     // new content is written beside it and renamed over it, so a failed save
-    // leaves an existing file as it was; a symbolic link at `path` is refused. Throws std::runtime_error with
-    // `errorMessage` when the file cannot be written.
+    // leaves an existing file as it was; a symbolic link at `path` is refused. Throws
+    // std::runtime_error with `errorMessage` when the file cannot be written.
     void saveToFile(const std::string& path, const std::string& errorMessage) const;
 
-private:
+  private:
     std::vector<std::string> items_;
 };
 

@@ -38,12 +38,14 @@ inline constexpr std::string_view kLanding =
 inline constexpr std::string_view kErrors = " Fehler: ";
 
 // Label4: the help count, then this.
-inline constexpr std::string_view kHelpPressed = " Mal Hilfe gedr\xFC"
-                                                 "ckt!";
+inline constexpr std::string_view kHelpPressed =
+    " Mal Hilfe gedr\xFC"
+    "ckt!";
 
 // Label4 after the sixteenth pair.
-inline constexpr std::string_view kGreeting = "Frohe Weihnachten w\xFC"
-                                              "nscht Tovald";
+inline constexpr std::string_view kGreeting =
+    "Frohe Weihnachten w\xFC"
+    "nscht Tovald";
 
 // Label4 at start.
 inline constexpr std::string_view kHelpHint = "Hilfe = Taste \"F2\"";

@@ -42,7 +42,9 @@ std::optional<Time> EventLoop::nextDue() const {
     return next;
 }
 
-void EventLoop::reportError(std::string_view message) { errors_.showError(message); }
+void EventLoop::reportError(std::string_view message) {
+    errors_.showError(message);
+}
 
 void EventLoop::handleInput(const InputEvent& event) {
     if (event.type == InputEvent::Type::Close) {

@@ -30,7 +30,7 @@ struct InputEvent {
 
 // The handlers of the window, called by the loop one at a time.
 class FormHandlers {
-public:
+  public:
     virtual ~FormHandlers() = default;
     virtual void FormKeyDown(std::uint16_t key) = 0;
     virtual void Timer1Timer() = 0;
@@ -40,7 +40,7 @@ public:
 };
 
 class EventSource {
-public:
+  public:
     virtual ~EventSource() = default;
     virtual Time now() = 0;
     // The oldest queued input, if any; does not wait.
@@ -53,13 +53,13 @@ public:
 
 // The standard error box: shows `message` with a full stop appended.
 class ErrorBox {
-public:
+  public:
     virtual ~ErrorBox() = default;
     virtual void showError(std::string_view message) = 0;
 };
 
 class EventLoop {
-public:
+  public:
     EventLoop(Form& form, FormHandlers& handlers, EventSource& source, ErrorBox& errors);
 
     // Dispatches until the window is closed or the source has no more input.
@@ -80,7 +80,7 @@ public:
     template <typename Handler>
     void dispatch(Handler&& handler);
 
-private:
+  private:
     struct TimerState {
         bool running = false;
         std::uint32_t starts = 0;

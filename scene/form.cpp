@@ -113,8 +113,8 @@ Form::Form() {
     components[i++] = label("Label2", 456, 20, 64, 20, sansBoldItalic);
     components[i++] = label("Label3", 512, 20, 64, 20, sansBoldItalic);
 
-    Component label4 = label("Label4", 456, 408, 137, 81,
-                             Font{Face::MsSansSerif, 16, clGreen, true, true});
+    Component label4 =
+        label("Label4", 456, 408, 137, 81, Font{Face::MsSansSerif, 16, clGreen, true, true});
     label4.caption = std::string(game::texts::kHelpHint);
     label4.alignment = Alignment::Center;
     label4.wordWrap = true;

@@ -92,11 +92,11 @@ using Components = std::array<Component, kComponentCount>;
 
 // The window Form1 and its components as laid out at start.
 class Form {
-public:
+  public:
     static constexpr std::string_view kCaption = "von Tovald Brennhag";
-    static constexpr int kWidth = 622;   // outer size, frame included
+    static constexpr int kWidth = 622;  // outer size, frame included
     static constexpr int kHeight = 541;
-    static constexpr int kClientWidth = 596;   // smallest client area that shows every component
+    static constexpr int kClientWidth = 596;  // smallest client area that shows every component
     static constexpr int kClientHeight = 505;
     static constexpr Colour kColour = clBlack;
 
@@ -125,7 +125,7 @@ public:
     Component& byName(std::string_view name);
     const Component& byName(std::string_view name) const;
 
-private:
+  private:
     std::array<int, 33> shapeIndex_{};
 };
 

@@ -13,10 +13,14 @@ namespace scene {
 
 struct HeadlessRun {
     explicit HeadlessRun(std::int64_t calendarSeconds = 0)
-        : platform(form, calendarSeconds), game(form, platform), loop(form, game, platform, platform) {}
+        : platform(form, calendarSeconds),
+          game(form, platform),
+          loop(form, game, platform, platform) {}
 
     // Start-up: FormCreate, as the program entry runs it.
-    void start() { loop.dispatch([&] { game.FormCreate(); }); }
+    void start() {
+        loop.dispatch([&] { game.FormCreate(); });
+    }
 
     Form form;
     VirtualPlatform platform;

@@ -30,9 +30,13 @@ void VirtualPlatform::record(std::string what) {
     repaints_.push_back(std::move(r));
 }
 
-void VirtualPlatform::repaintPicture(const Component& picture) { record(std::string(picture.name)); }
+void VirtualPlatform::repaintPicture(const Component& picture) {
+    record(std::string(picture.name));
+}
 
-void VirtualPlatform::repaintWindow() { record("Form1"); }
+void VirtualPlatform::repaintWindow() {
+    record("Form1");
+}
 
 void VirtualPlatform::pause(int milliseconds) {
     pauses_.push_back({now_, milliseconds});

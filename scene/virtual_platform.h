@@ -14,7 +14,7 @@
 namespace scene {
 
 class VirtualPlatform : public game::Platform, public EventSource, public ErrorBox {
-public:
+  public:
     explicit VirtualPlatform(const Form& form, std::int64_t calendarSeconds = 0);
 
     // The script: a key press or a close request at a virtual time. Entries
@@ -32,8 +32,8 @@ public:
 
     struct Repaint {
         Time at;
-        std::string what;      // the picture's name, or "Form1" for the whole window
-        Components screen;     // the model as it was put on the screen (if recorded)
+        std::string what;   // the picture's name, or "Form1" for the whole window
+        Components screen;  // the model as it was put on the screen (if recorded)
     };
     struct Pause {
         Time at;
@@ -66,7 +66,7 @@ public:
     // ErrorBox
     void showError(std::string_view message) override;
 
-private:
+  private:
     struct Scripted {
         Time at;
         InputEvent event;

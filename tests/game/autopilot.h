@@ -17,12 +17,12 @@ struct Point {
 // The approach line's waypoints in client pixels, then the landing cell.
 inline const std::vector<Point>& approachWaypoints() {
     static const std::vector<Point> points = [] {
-        const Point picture[] = {
-            {144, 74},  {145, 59},  {173, 34},  {203, 32},  {233, 30},  {263, 34},  {294, 54},
-            {314, 85},  {322, 115}, {325, 145}, {328, 175}, {340, 206}, {371, 210}, {401, 204},
-            {431, 203}, {462, 212}, {490, 240}, {493, 270}, {482, 301}, {451, 321}, {421, 329},
-            {391, 335}, {360, 363}, {356, 393}, {374, 424}, {404, 443}, {434, 446}, {464, 447},
-            {494, 443}, {522, 439}};
+        const Point picture[] = {{144, 74},  {145, 59},  {173, 34},  {203, 32},  {233, 30},
+                                 {263, 34},  {294, 54},  {314, 85},  {322, 115}, {325, 145},
+                                 {328, 175}, {340, 206}, {371, 210}, {401, 204}, {431, 203},
+                                 {462, 212}, {490, 240}, {493, 270}, {482, 301}, {451, 321},
+                                 {421, 329}, {391, 335}, {360, 363}, {356, 393}, {374, 424},
+                                 {404, 443}, {434, 446}, {464, 447}, {494, 443}, {522, 439}};
         std::vector<Point> client;
         for (Point p : picture) client.push_back({p.x + 3, p.y + 3});
         client.push_back({546, 434});  // inside the landing cell
@@ -43,8 +43,8 @@ inline std::vector<Input> flyApproach(scene::HeadlessRun& run, Time limit = ms(6
         // recorded presses meets every tick in the same order.
         const Time now = run.platform.now() + ms(1);
         run.platform.press(now, key);
-        presses.push_back({std::chrono::duration_cast<std::chrono::milliseconds>(now - start).count(),
-                           key});
+        presses.push_back(
+            {std::chrono::duration_cast<std::chrono::milliseconds>(now - start).count(), key});
         lastPress = now;
     };
     press(vk::Space);

@@ -33,7 +33,8 @@ TEST(Deal, SymbolTables) {
     EXPECT_EQ(game::symbolTexts()[9], "A");
     EXPECT_EQ(game::symbolTexts()[31], "W");
     for (std::size_t i = 0; i < 32; ++i) {
-        EXPECT_EQ(game::symbolTexts()[i], std::string(1, static_cast<char>(game::symbolKeyCodes[i])));
+        EXPECT_EQ(game::symbolTexts()[i],
+                  std::string(1, static_cast<char>(game::symbolKeyCodes[i])));
     }
 }
 

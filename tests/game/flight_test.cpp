@@ -9,7 +9,7 @@ namespace {
 using namespace replay;
 
 class Flight : public testing::Test {
-protected:
+  protected:
     void SetUp() override { run.start(); }
     scene::HeadlessRun run{1};
     game::Game& g = run.game;
@@ -38,7 +38,7 @@ TEST_F(Flight, ClimbSwitchesOnTheDriftOnlyAt166AndStopsAt368Or369) {
         int altitudeBefore;
         bool timer2, timer1;
     };
-    const Case cases[] = {{164, false, true}, {165, true, true}, {166, false, true},
+    const Case cases[] = {{164, false, true}, {165, true, true},   {166, false, true},
                           {366, false, true}, {367, false, false}, {368, false, false},
                           {369, false, true}};
     for (const Case& c : cases) {
@@ -60,8 +60,10 @@ TEST_F(Flight, DriftTicksMoveOnePixelAndShowTheHeading) {
         int planeX, altitude;
         bool leftShown;
     };
-    const Case cases[] = {{true, true, 2, -1, 0, true},  {false, true, 2, 1, 0, false},
-                          {true, true, 3, 0, 1, true},   {true, false, 3, 0, -1, true},
+    const Case cases[] = {{true, true, 2, -1, 0, true},
+                          {false, true, 2, 1, 0, false},
+                          {true, true, 3, 0, 1, true},
+                          {true, false, 3, 0, -1, true},
                           {false, false, 3, 0, -1, false}};
     for (const Case& c : cases) {
         scene::HeadlessRun fresh(1);
@@ -113,10 +115,9 @@ TEST_F(Flight, TruncationTowardZeroAndFarAwayCells) {
         const char* key;
     };
     const Case cases[] = {
-        {-151, 0, "00--42"},  // x = -9 truncates to column 0
-        {-161, 0, "0-1--42"},
-        {0, 436, "14--0-1"},  // y = -11 truncates to row -1
-        {0, 426, "14--00"},   // y = -1 truncates to row 0
+        {-151, 0, "00--42"},                        // x = -9 truncates to column 0
+        {-161, 0, "0-1--42"}, {0, 436, "14--0-1"},  // y = -11 truncates to row -1
+        {0, 426, "14--00"},                         // y = -1 truncates to row 0
         {900, 0, "104--42"},
     };
     for (const Case& c : cases) {

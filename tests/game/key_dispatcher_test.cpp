@@ -11,7 +11,7 @@ namespace {
 using namespace replay;
 
 class KeyDispatcher : public testing::Test {
-protected:
+  protected:
     void SetUp() override { run.start(); }
     void press(std::uint16_t key) { run.game.FormKeyDown(key); }
     std::size_t pauses() const { return run.platform.pauses().size(); }
@@ -28,7 +28,7 @@ TEST_F(KeyDispatcher, FlightKeysSetHeadingNudgeAndStartTimers) {
         bool steerLeft, steerUp, timer1, drift;
     };
     const Case cases[] = {
-        {vk::Space, 0, 0, true, true, true, false}, {vk::Left, -1, 0, true, true, false, true},
+        {vk::Space, 0, 0, true, true, true, false},  {vk::Left, -1, 0, true, true, false, true},
         {vk::Right, 1, 0, false, true, false, true}, {vk::Up, 0, 1, true, true, false, true},
         {vk::Down, 0, -1, true, false, false, true}, {vk::Shift, 0, 0, true, true, false, false},
     };
@@ -45,7 +45,8 @@ TEST_F(KeyDispatcher, FlightKeysSetHeadingNudgeAndStartTimers) {
         EXPECT_EQ(fresh.form.Timer1().enabled, c.timer1);
         EXPECT_EQ(fresh.form.Timer2().enabled, c.drift);
         EXPECT_EQ(fresh.form.Timer3().enabled, c.drift);
-        EXPECT_EQ(fresh.form.ImageS().visible, !(c.timer1 || c.drift)) << "flight keys hide the star";
+        EXPECT_EQ(fresh.form.ImageS().visible, !(c.timer1 || c.drift))
+            << "flight keys hide the star";
         EXPECT_EQ(st.keyCount, 1);
         // The key handler moves no picture: the sprite waits for the next tick.
         EXPECT_FALSE(fresh.form.ImageL().visible || fresh.form.ImageR().visible);
@@ -69,10 +70,9 @@ TEST_F(KeyDispatcher, TwoKeyEntryStateMachine) {
         int deals;
     };
     const Case cases[] = {
-        {0, symbol, 1, 0, 0},    {0, vk::F2, 0, 16, 0}, {0, vk::F9, 0, 16, 1},
-        {0, vk::Space, 1, 0, 0}, {0, 48, 1, 0, 0},      {0, 88, 1, 0, 0},
-        {0, 96, 1, 0, 0},        {1, symbol, 0, 0, 0},  {1, vk::F2, 0, 0, 0},
-        {1, vk::F9, 0, 0, 0},    {1, vk::F3, 0, 0, 0},  {1, vk::Up, 0, 0, 0},
+        {0, symbol, 1, 0, 0}, {0, vk::F2, 0, 16, 0}, {0, vk::F9, 0, 16, 1}, {0, vk::Space, 1, 0, 0},
+        {0, 48, 1, 0, 0},     {0, 88, 1, 0, 0},      {0, 96, 1, 0, 0},      {1, symbol, 0, 0, 0},
+        {1, vk::F2, 0, 0, 0}, {1, vk::F9, 0, 0, 0},  {1, vk::F3, 0, 0, 0},  {1, vk::Up, 0, 0, 0},
     };
     for (const Case& c : cases) {
         scene::HeadlessRun fresh(1234);

@@ -9,7 +9,7 @@ namespace {
 using namespace replay;
 
 class Pairs : public testing::Test {
-protected:
+  protected:
     void SetUp() override { run.start(); }
     // Types the symbols at positions a and b as one two-key entry.
     void type(int a, int b) {
@@ -84,8 +84,10 @@ TEST_F(Pairs, EntriesThatAreNoPair) {
         fresh.game.FormKeyDown(keyAt(fresh, c.first));
         fresh.game.FormKeyDown(keyAt(fresh, c.second));
         const auto& st = fresh.game.state;
-        EXPECT_EQ(fresh.form.Label2().caption, (*st.dealSymbolList)[static_cast<std::size_t>(c.first)]);
-        EXPECT_EQ(fresh.form.Label3().caption, (*st.dealSymbolList)[static_cast<std::size_t>(c.second)]);
+        EXPECT_EQ(fresh.form.Label2().caption,
+                  (*st.dealSymbolList)[static_cast<std::size_t>(c.first)]);
+        EXPECT_EQ(fresh.form.Label3().caption,
+                  (*st.dealSymbolList)[static_cast<std::size_t>(c.second)]);
         for (bool f : st.found) EXPECT_FALSE(f);
         EXPECT_EQ(fresh.form.Label4().caption, before[41].caption);
         EXPECT_EQ(fresh.form.ImageS(), before[1]);

@@ -18,7 +18,9 @@ inline constexpr std::uint16_t Space = 32, Left = 37, Up = 38, Right = 39, Down 
 inline constexpr std::uint16_t Shift = 16, F2 = 113, F3 = 114, F9 = 120;
 }  // namespace vk
 
-inline Time ms(std::int64_t n) { return std::chrono::milliseconds(n); }
+inline Time ms(std::int64_t n) {
+    return std::chrono::milliseconds(n);
+}
 
 struct Input {
     std::int64_t atMs;

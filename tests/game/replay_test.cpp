@@ -38,7 +38,9 @@ struct Demo {
     std::size_t repaintsOfWindow;
 };
 
-void PrintTo(const Demo& d, std::ostream* os) { *os << d.name; }
+void PrintTo(const Demo& d, std::ostream* os) {
+    *os << d.name;
+}
 
 class Demos : public testing::TestWithParam<Demo> {};
 
@@ -71,25 +73,64 @@ INSTANTIATE_TEST_SUITE_P(
     Recorded, Demos,
     testing::Values(
         // Steering right at once: the plane leaves the track, and the fifteenth error lands it.
-        Demo{"OffTrackToTheErrorLimit", 1, {{0, vk::Space}, {200, vk::Right}}, 60000, 15, 0, 0, 1,
-             true, " Fehler: 15", std::string(game::texts::kHelpHint), 0, 1},
+        Demo{"OffTrackToTheErrorLimit",
+             1,
+             {{0, vk::Space}, {200, vk::Right}},
+             60000,
+             15,
+             0,
+             0,
+             1,
+             true,
+             " Fehler: 15",
+             std::string(game::texts::kHelpHint),
+             0,
+             1},
         // Help before the flight: 24 seconds on hidden baubles, 16 forced repaints.
-        Demo{"HelpDuringTheApproach", 2, {{0, vk::F2}}, 30000, 0, 0, 1, 1, false, "", kHelp1, 0, 16},
+        Demo{
+            "HelpDuringTheApproach", 2, {{0, vk::F2}}, 30000, 0, 0, 1, 1, false, "", kHelp1, 0, 16},
         // Keys typed during the replay wait for it, then solve pair 0 in order.
         Demo{"KeysDuringTheReplayComeAfterIt",
              3,
              {{0, vk::F2}, {100, 0, 0}, {200, 0, 1}},
-             30000, 0, 0, 1, 1, false, "", kHelp1, 1, 16},
+             30000,
+             0,
+             0,
+             1,
+             1,
+             false,
+             "",
+             kHelp1,
+             1,
+             16},
         // F9 in state 1 only ends the entry; pressed again it deals and replays.
         Demo{"NewDealOnlyAsAFirstKey",
              4,
              {{0, vk::Shift}, {50, vk::F9}, {100, vk::F9}},
-             30000, 0, 0, 1, 2, false, "", std::string(game::texts::kHelpHint), 0, 16},
+             30000,
+             0,
+             0,
+             1,
+             2,
+             false,
+             "",
+             std::string(game::texts::kHelpHint),
+             0,
+             16},
         // An arrow key first: the two symbols of pair 0 are out of step and solve nothing.
         Demo{"EntryOutOfStepAfterAnArrow",
              5,
              {{0, vk::Shift}, {40, vk::Shift}, {80, vk::Up}, {120, 0, 0}, {160, 0, 1}},
-             200, 0, 1, 0, 1, false, " Fehler: 0", std::string(game::texts::kHelpHint), 0, 0}),
+             200,
+             0,
+             1,
+             0,
+             1,
+             false,
+             " Fehler: 0",
+             std::string(game::texts::kHelpHint),
+             0,
+             0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Replay, TheApproachIsFlyableWithOnlyTheLandingCellCounted) {
@@ -101,8 +142,7 @@ TEST(Replay, TheApproachIsFlyableWithOnlyTheLandingCellCounted) {
     for (std::size_t i = 1; i < presses.size(); ++i) {
         EXPECT_GE(presses[i].atMs - presses[i - 1].atMs, 30) << "press " << i;
     }
-    const double seconds =
-        std::chrono::duration<double>(pilot.platform.boxes().back().at).count();
+    const double seconds = std::chrono::duration<double>(pilot.platform.boxes().back().at).count();
     std::cout << "[ flight ] " << presses.size() << " presses, landed after " << seconds
               << " virtual seconds\n";
 }

@@ -21,7 +21,7 @@ std::string readFile(const fs::path& p) {
 }
 
 class Save : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         cwd_ = fs::current_path();
         dir_ = fs::temp_directory_path() /
@@ -88,9 +88,7 @@ TEST_F(Save, FailureShowsTheErrorBoxAndPlayGoesOn) {
 }
 
 TEST_F(Save, ASymlinkIsRefusedAndLeftAlone) {
-    {
-        std::ofstream(dir_ / "target.txt") << "keep me";
-    }
+    { std::ofstream(dir_ / "target.txt") << "keep me"; }
     fs::create_symlink("target.txt", dir_ / "string.txt");
     run.platform.press(ms(10), vk::F3);
     runUntil(run, ms(100));

@@ -1,10 +1,10 @@
 // The player's texts: exact lengths in Windows-1252, umlauts as single bytes.
+#include "game/texts.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string_view>
-
-#include "game/texts.h"
 
 namespace {
 
@@ -32,8 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
     AllTexts, TextsTest,
     testing::Values(TextCase{"introduction", kIntroduction, 359, "\xFC\xFC\xFC\xFC\xDF"},
                     TextCase{"landing", kLanding, 342, "\xF6\xFC\xFC\xFC\xFC"},
-                    TextCase{"errors", kErrors, 9, ""},
-                    TextCase{"help", kHelpPressed, 20, "\xFC"},
+                    TextCase{"errors", kErrors, 9, ""}, TextCase{"help", kHelpPressed, 20, "\xFC"},
                     TextCase{"greeting", kGreeting, 32, "\xFC"},
                     TextCase{"hint", kHelpHint, 18, ""},
                     TextCase{"caption", kWindowCaption, 19, ""},

@@ -36,11 +36,11 @@ TEST(TrackCells, MembershipAtTheEdges) {
         bool onTrack;
     };
     const Cell cells[] = {
-        {14, 42, true},  {14, 45, true},  {14, 3, true},   {14, 2, false}, {54, 43, false},
+        {14, 42, true},  {14, 45, true},  {14, 3, true},   {14, 2, false},  {54, 43, false},
         {54, 42, true},  {53, 43, true},  {15, 9, false},  {15, 10, false}, {15, 24, false},
-        {15, 43, false}, {15, 44, true},  {29, 4, false},  {30, 5, false}, {36, 43, false},
-        {37, 23, false}, {37, 31, false}, {37, 32, true},  {9, 13, true},  {8, 13, false},
-        {0, 42, false},  {-1, 42, false}, {105, 4, false}, {22, 1, true},  {50, 31, true},
+        {15, 43, false}, {15, 44, true},  {29, 4, false},  {30, 5, false},  {36, 43, false},
+        {37, 23, false}, {37, 31, false}, {37, 32, true},  {9, 13, true},   {8, 13, false},
+        {0, 42, false},  {-1, 42, false}, {105, 4, false}, {22, 1, true},   {50, 31, true},
     };
     std::set<std::string> set(game::trackCellKeys().begin(), game::trackCellKeys().end());
     for (const Cell& c : cells) {

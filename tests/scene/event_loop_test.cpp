@@ -1,4 +1,6 @@
 // The event loop's order and timing, on the virtual clock.
+#include "scene/event_loop.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -6,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "scene/event_loop.h"
 #include "scene/virtual_platform.h"
 
 namespace {
@@ -14,11 +15,13 @@ namespace {
 using namespace std::chrono_literals;
 using scene::Time;
 
-std::int64_t msOf(Time t) { return std::chrono::duration_cast<std::chrono::milliseconds>(t).count(); }
+std::int64_t msOf(Time t) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(t).count();
+}
 
 // Handlers that record what ran and when, and can be told to take time or fail.
 class Recorder : public scene::FormHandlers {
-public:
+  public:
     Recorder(scene::Form& form, scene::VirtualPlatform& platform)
         : form_(form), platform_(platform) {}
 
@@ -40,7 +43,7 @@ public:
         return t;
     }
 
-private:
+  private:
     void note(const std::string& what) {
         log.emplace_back(msOf(platform_.now()), what);
         if (auto it = effects.find(what); it != effects.end()) {
@@ -54,7 +57,7 @@ private:
 };
 
 class EventLoop : public testing::Test {
-protected:
+  protected:
     void run(Time until) {
         platform.stopAt(until);
         loop.run();
@@ -74,7 +77,8 @@ TEST_F(EventLoop, TimersTickOnTheirIntervalsFromWhenTheyWereSwitchedOn) {
     platform.press(10ms, 32);
     platform.press(50ms, 37);
     run(300ms);
-    EXPECT_EQ(handlers.times("T1"), (std::vector<std::int64_t>{46, 82, 118, 154, 190, 226, 262, 298}));
+    EXPECT_EQ(handlers.times("T1"),
+              (std::vector<std::int64_t>{46, 82, 118, 154, 190, 226, 262, 298}));
     EXPECT_EQ(handlers.times("T2"), (std::vector<std::int64_t>{140, 230}));
     EXPECT_EQ(handlers.times("T3"), (std::vector<std::int64_t>{141, 232}));
 }
@@ -94,9 +98,7 @@ TEST_F(EventLoop, APauseDelaysEverythingAndDueTimersTickOnceAfterIt) {
     scene::setEnabled(form.Timer2(), true);
     platform.press(0ms, 1);
     // The second climb tick pauses for 1.5 seconds; keys typed meanwhile wait.
-    handlers.effects["T1"] = [&] {
-        handlers.effects["T1"] = [&] { platform.pause(1500); };
-    };
+    handlers.effects["T1"] = [&] { handlers.effects["T1"] = [&] { platform.pause(1500); }; };
     platform.press(100ms, 65);
     platform.press(900ms, 66);
     run(1700ms);

@@ -1,10 +1,11 @@
 // The window model: components, creation order and start properties.
+#include "scene/form.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "game/texts.h"
-#include "scene/form.h"
 
 namespace {
 
