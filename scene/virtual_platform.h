@@ -21,7 +21,8 @@ class VirtualPlatform : public game::Platform, public EventSource, public ErrorB
     // must be added in time order.
     void press(Time at, std::uint16_t key);
     void requestClose(Time at);
-    // The loop ends when it would wait past this time (default: after the last input).
+    // The loop ends when it would wait past this time; without it, once no
+    // input is left and no timer runs.
     void stopAt(Time end) { stopAt_ = end; }
     // How long the player takes to close a message box (default: at once).
     void setBoxTime(Time t) { boxTime_ = t; }
