@@ -26,7 +26,7 @@ void VirtualPlatform::clearRecords() {
 
 void VirtualPlatform::record(std::string what) {
     Repaint r{now_, std::move(what), {}};
-    if (recordScreens_) r.screen = form_.components;
+    if (recordScreens_) r.screen = std::make_shared<const Components>(form_.components);
     repaints_.push_back(std::move(r));
 }
 

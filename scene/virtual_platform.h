@@ -4,6 +4,7 @@
 // no real time; every repaint records what the screen showed at that moment.
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -33,8 +34,8 @@ class VirtualPlatform : public game::Platform, public EventSource, public ErrorB
 
     struct Repaint {
         Time at;
-        std::string what;   // the picture's name, or "Form1" for the whole window
-        Components screen;  // the model as it was put on the screen (if recorded)
+        std::string what;  // the picture's name, or "Form1" for the whole window
+        std::shared_ptr<const Components> screen;  // the model as put on the screen, if recorded
     };
     struct Pause {
         Time at;

@@ -99,7 +99,8 @@ TEST_F(KeyDispatcher, HelpWithNothingSolvedReplaysSixteenPairsThenCovers) {
         EXPECT_EQ(run.platform.pauses()[m].milliseconds, 1500);
         // On screen: the pair's two symbols and both baubles in the pair colour.
         scene::Form shown;
-        shown.components = repaints[m].screen;
+        ASSERT_TRUE(repaints[m].screen);
+        shown.components = *repaints[m].screen;
         EXPECT_EQ(shown.Label2().caption, (*s.dealSymbolList)[2 * m]);
         EXPECT_EQ(shown.Label3().caption, (*s.dealSymbolList)[2 * m + 1]);
         for (std::size_t k : {2 * m, 2 * m + 1}) {
