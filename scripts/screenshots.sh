@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Plays the real game in a private Xvfb with xdotool and keeps two pictures of
+# its window: docs/approach.png (the plane climbing the runway) and
+# docs/pairs.png (a frame of the help replay on the tree).
+# Usage: scripts/screenshots.sh [GAME] [OUT-DIR]   (defaults: build/weihnachtsflug, docs)
+# About 35 seconds: the pairs scene is reached by flying off the track until the
+# fifteenth error ends the flight.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+game=$(realpath "${1:-$root/build/weihnachtsflug}")
+out=$(realpath "${2:-$root/docs}")
+[ -x "$game" ] || { echo "$0: no game at $game (make build)" >&2; exit 2; }
+
+if [ -z "${WF_SCREENSHOTS_INSIDE:-}" ]; then
+    WF_SCREENSHOTS_INSIDE=1 exec "$root/scripts/with-xvfb.sh" "$0" "$game" "$out"
+fi
+
+work=$(mktemp -d)
+game_pid=
+cleanup() {
+    if [ -n "$game_pid" ]; then kill -KILL "$game_pid" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+wait_window() {
+    local id
+    for _ in $(seq $((${2:-10} * 20))); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.05
+    done
+    echo "$0: no window named '$1'" >&2
+    exit 1
+}
+
+# Keeps the client area of window $1 as $2.
+keep() {
+    eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+    import -window root "$work/screen.png"
+    convert "$work/screen.png" -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$2"
+    echo "wrote $2"
+}
+
+mkdir -p "$out" "$work/cwd"
+(cd "$work/cwd" && exec "$game") >"$work/out" 2>&1 &
+game_pid=$!
+
+wait_window Anflug >/dev/null
+xdotool key Return
+w=$(wait_window "von Tovald Brennhag")
+sleep 0.5
+
+# The approach: the climb up the runway, some four seconds in.
+xdotool key space
+sleep 4
+keep "$w" "$out/approach.png"
+
+# Steering left leaves the track: every tick is an error with its pause until
+# the fifteenth ends the flight and the landing box opens.
+xdotool key Left
+wait_window Anflug 60 >/dev/null
+sleep 0.3
+xdotool key Return
+sleep 1
+
+# The help replay shows pair after pair on the tree, 1.5 s each.
+xdotool key F2
+sleep 4.2
+keep "$w" "$out/pairs.png"

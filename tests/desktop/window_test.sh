@@ -1,0 +1,340 @@
+#!/usr/bin/env bash
+# Plays the real game in a real X server with xdotool and checks what the
+# screen shows, the files written and the exit code. Runs under
+# scripts/with-xvfb.sh, which gives it a private Xvfb without a window manager.
+# Usage: window_test.sh CASE GAME CLOSER
+#   CLOSER WINDOW-ID asks a window to close as a window manager's close button does.
+set -euo pipefail
+
+case_name=$1
+game=$2
+closer=$3
+work=$(mktemp -d)
+game_pid=
+
+cleanup() {
+    if [ -n "$game_pid" ]; then kill -KILL "$game_pid" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL ($case_name): $*" >&2
+    [ -s "$work/out" ] && sed "s/^/  game: /" "$work/out" >&2
+    echo "  display $DISPLAY, game pid ${game_pid:-gone}" >&2
+    exit 1
+}
+
+start_game() {
+    mkdir -p "$work/cwd"
+    (cd "$work/cwd" && exec "$game") >"$work/out" 2>&1 &
+    game_pid=$!
+}
+
+# The id of the visible window named exactly $1, waiting up to $2 seconds (10) for it.
+wait_window() {
+    local id
+    for _ in $(seq $((${2:-10} * 20))); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        kill -0 "$game_pid" 2>/dev/null || fail "the game ended while waiting for '$1'"
+        sleep 0.05
+    done
+    fail "no window named '$1'"
+}
+
+is_shown() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+
+wait_gone() {
+    for _ in $(seq 200); do
+        is_shown "$1" || return 0
+        sleep 0.05
+    done
+    fail "window '$1' stayed open"
+}
+
+# Waits up to $1 seconds for the game to end and checks that its exit code is 0.
+# Under the sanitizers a leak would make it 23.
+expect_exit_zero() {
+    local deadline=$((SECONDS + $1)) rc=0
+    while kill -0 "$game_pid" 2>/dev/null; do
+        [ $SECONDS -lt $deadline ] || fail "the game did not end within $1 s"
+        sleep 0.1
+    done
+    wait "$game_pid" || rc=$?
+    game_pid=
+    [ "$rc" -eq 0 ] || fail "exit code $rc"
+}
+
+# Geometry of window $1: sets X, Y, WIDTH, HEIGHT.
+geometry() {
+    eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+}
+
+# A screenshot of the whole screen, cut to the client area of window $1 as
+# client.png; $2 names a copy to keep for looking at a failure. The shot was
+# taken between SHOT_FROM and SHOT_TO (milliseconds).
+shoot() {
+    geometry "$1"
+    SHOT_FROM=$(($(date +%s%N) / 1000000))
+    import -window root "$work/screen.png"
+    SHOT_TO=$(($(date +%s%N) / 1000000))
+    convert "$work/screen.png" -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$work/client.png"
+    convert "$work/client.png" -depth 8 "rgb:$work/client.rgb"
+    [ -n "${2:-}" ] && cp "$work/client.png" "$work/$2.png"
+    return 0
+}
+
+# The colour of client pixel ($1, $2) in the last screenshot, as RRGGBB.
+pixel() {
+    od -An -tx1 -N3 -j $((($2 * WIDTH + $1) * 3)) "$work/client.rgb" | tr -d ' \n' |
+        tr 'a-f' 'A-F'
+}
+
+# Checks a table of "x y RRGGBB what" lines against the last screenshot.
+expect_pixels() {
+    local x y colour what got
+    while read -r x y colour what; do
+        [ -n "$x" ] || continue
+        got=$(pixel "$x" "$y")
+        [ "$got" = "$colour" ] || fail "pixel ($x, $y), $what, is $got, expected $colour"
+    done
+}
+
+# The bounding box (WxH+X+Y) of the pixels of colour $1 (RRGGBB) inside the
+# client rectangle $2 (WxH+X+Y) of the last screenshot, in client
+# coordinates; empty if there are none.
+find_colour() {
+    local crop=$work/crop.png box
+    convert "$work/client.png" -crop "$2" +repage -fill black +opaque "#$1" "$crop"
+    convert "$crop" -format %c histogram:info:- | grep -qi "#$1" || return 0
+    box=$(convert "$crop" -format '%@' info:)
+    [[ $box =~ ^([0-9]+)x([0-9]+)\+([0-9]+)\+([0-9]+)$ ]] || fail "odd box $box"
+    local w=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]} x=${BASH_REMATCH[3]} y=${BASH_REMATCH[4]}
+    [[ $2 =~ \+([0-9]+)\+([0-9]+)$ ]]
+    echo "${w}x${h}+$((x + BASH_REMATCH[1]))+$((y + BASH_REMATCH[2]))"
+}
+
+top_of() { echo "${1##*+}"; }
+
+# The start scene of the approach, at client positions the layout fixes.
+start_scene() {
+    expect_pixels <<'EOF'
+100 92 FF0000 runway top bar
+143 437 FFFF7F centre of the star at the runway's foot
+130 437 DFDF00 star fill
+500 170 FF0000 emblem trunk
+140 380 0000FF lowest dash of the centre line
+288 492 000000 Label1 empty on black
+600 300 000000 black right of the background picture
+300 520 000000 black below the components
+EOF
+}
+
+main_window="von Tovald Brennhag"
+intro="Anflug"
+
+# Starts the game, dismisses the introduction box with Enter and waits for the window.
+start_playing() {
+    start_game
+    wait_window "$intro" >/dev/null
+    xdotool key Return
+    w=$(wait_window "$main_window")
+    sleep 0.3
+}
+
+# The plane's fuselage colour; the plane's top row is this box's top minus 11.
+fuselage=9F9F9F
+
+case "$case_name" in
+    intro-enter | intro-escape | intro-close | intro-ok)
+        start_game
+        box=$(wait_window "$intro")
+        # The introduction shows before the window.
+        sleep 0.3
+        is_shown "$main_window" && fail "the window showed before the introduction was closed"
+        geometry "$box"
+        case "$case_name" in
+            intro-enter) xdotool key Return ;;
+            intro-escape) xdotool key Escape ;;
+            intro-close) "$closer" "$box" ;;
+            intro-ok)
+                # The OK button sits at the bottom right of the box.
+                xdotool mousemove $((X + WIDTH - 64)) $((Y + HEIGHT - 26)) click 1
+                ;;
+        esac
+        wait_gone "$intro"
+        w=$(wait_window "$main_window")
+        sleep 0.3
+        # Without a window manager there is no frame: the client is the whole 622 x 541,
+        # centred on the 1024 x 768 screen.
+        geometry "$w"
+        [ "$WIDTH x $HEIGHT" = "622 x 541" ] || fail "window size $WIDTH x $HEIGHT"
+        [ "$X,$Y" = "201,113" ] || fail "window at $X,$Y, not centred"
+        xprop -id "$w" _NET_WM_ICON | grep -q 'Icon (32 x 32)' || fail "no 32 x 32 icon"
+        shoot "$w" start
+        start_scene
+        "$closer" "$w"
+        expect_exit_zero 10
+        ;;
+    climb)
+        start_playing
+        shoot "$w"
+        [ -z "$(find_colour $fuselage 622x541+0+0)" ] || fail "a plane shows before the start"
+        xdotool key space
+        sleep 0.5
+        shoot "$w" first
+        first=$(find_colour $fuselage 200x541+0+0) first_from=$SHOT_FROM first_to=$SHOT_TO
+        [ -n "$first" ] || fail "no plane after the space bar"
+        sleep 1.0
+        shoot "$w" second
+        second=$(find_colour $fuselage 200x541+0+0)
+        [ -n "$second" ] || fail "the plane went away"
+        # The star has gone and the plane climbs straight up the runway, a
+        # pixel every 36 ms, as far as the screenshots' moments tell.
+        [ "$(pixel 143 437)" = 000000 ] || fail "the star still shows"
+        rise=$(($(top_of "$first") - $(top_of "$second")))
+        least=$(((SHOT_FROM - first_to) / 36 - 1)) most=$(((SHOT_TO - first_from) / 36 + 1))
+        [ "$rise" -ge "$least" ] && [ "$rise" -le "$most" ] ||
+            fail "the plane rose $rise pixels, expected $least to $most"
+        [ "${first%%+*}" = "${second%%+*}" ] || fail "the plane changed shape: $first, $second"
+        "$closer" "$w"
+        expect_exit_zero 10
+        ;;
+    export)
+        start_playing
+        xdotool key F3
+        for _ in $(seq 100); do
+            [ -s "$work/cwd/string.txt" ] && break
+            sleep 0.05
+        done
+        sleep 0.2
+        file=$work/cwd/string.txt
+        [ -f "$file" ] || fail "no string.txt"
+        [ "$(wc -c <"$file")" -eq 96 ] || fail "string.txt has $(wc -c <"$file") bytes, not 96"
+        [ "$(grep -c $'\r$' "$file")" -eq 32 ] || fail "not 32 lines ended by CR LF"
+        [ "$(head -c 3 "$file" | od -An -tx1 | tr -d ' \n')" = 310d0a ] ||
+            fail "the first line is not 1"
+        # The 32 symbols, each once.
+        [ "$(tr -d '\r' <"$file" | sort | tr -d '\n')" = 123456789ABCDEFGHIJKLMNOPQRSTUVW ] ||
+            fail "not the 32 symbols"
+        "$closer" "$w"
+        expect_exit_zero 10
+        ;;
+    export-error)
+        start_game
+        mkdir -p "$work/cwd/string.txt"
+        wait_window "$intro" >/dev/null
+        xdotool key Return
+        w=$(wait_window "$main_window")
+        sleep 0.3
+        xdotool key F3
+        err=$(wait_window Weihnachtsflug)
+        sleep 0.3
+        # The box sits over the window and shows the error icon, red with a white cross.
+        geometry "$err"
+        shoot "$err" error
+        [ -n "$(find_colour E81123 64x64+0+0)" ] || fail "no error icon"
+        xdotool key space
+        wait_gone Weihnachtsflug
+        [ -d "$work/cwd/string.txt" ] || fail "the directory in the way was touched"
+        # The loop goes on: the space bar starts the climb.
+        xdotool key space
+        sleep 1
+        shoot "$w"
+        [ -n "$(find_colour $fuselage 200x541+0+0)" ] || fail "no climb after the error"
+        "$closer" "$w"
+        expect_exit_zero 10
+        ;;
+    replay)
+        # F2 blocks the game for 24 seconds. Keys typed meanwhile wait and
+        # come afterwards in order (here F3, which writes string.txt), the
+        # window is redrawn when uncovered, and a close request waits too.
+        start_playing
+        xdotool key F2
+        sleep 1
+        xdotool key F3
+        xdotool windowunmap --sync "$w"
+        xdotool windowmap --sync "$w"
+        sleep 0.5
+        shoot "$w" replay
+        start_scene
+        "$closer" "$w"
+        sleep 2
+        kill -0 "$game_pid" 2>/dev/null || fail "the game ended inside the replay"
+        [ -e "$work/cwd/string.txt" ] && fail "F3 was handled inside the replay"
+        expect_exit_zero 40
+        [ -s "$work/cwd/string.txt" ] || fail "F3 typed during the replay was lost"
+        ;;
+    resize)
+        start_playing
+        xdotool windowsize --sync "$w" 800 640
+        sleep 0.5
+        shoot "$w" resized
+        [ "$WIDTH x $HEIGHT" = "800 x 640" ] || fail "window size $WIDTH x $HEIGHT"
+        start_scene
+        expect_pixels <<'EOF'
+790 630 000000 black in the new area
+700 100 000000 black in the new area
+EOF
+        # Hidden and shown again, the window is drawn anew.
+        xdotool windowminimize --sync "$w" || xdotool windowunmap --sync "$w"
+        xdotool windowmap --sync "$w"
+        sleep 0.5
+        shoot "$w" restored
+        start_scene
+        # The components stay at their client positions while the plane climbs.
+        xdotool key space
+        sleep 0.8
+        shoot "$w" climbing
+        [ -n "$(find_colour $fuselage 200x541+0+0)" ] || fail "no climb in the larger window"
+        "$closer" "$w"
+        expect_exit_zero 10
+        ;;
+    landing)
+        # Left at once: the plane leaves the track and every tick is an error
+        # with a pause of 1.5 s; the fifteenth ends the flight with the landing
+        # box over the window. Enter closes it and shows the tree.
+        start_playing
+        xdotool key Left
+        box=$(wait_window "$intro" 40)
+        geometry "$w"
+        wx=$X wy=$Y
+        geometry "$box"
+        [ $((X - wx + WIDTH / 2)) -ge 300 ] && [ $((X - wx + WIDTH / 2)) -le 322 ] ||
+            fail "the landing box is not centred over the window"
+        shoot "$w" landing
+        expect_pixels <<'EOF'
+100 92 000000 the runway is hidden
+EOF
+        xdotool key Return
+        wait_gone "$intro"
+        sleep 0.5
+        shoot "$w" pairs
+        expect_pixels <<'EOF'
+460 485 C0C0C0 Label4 on silver
+EOF
+        [ -n "$(find_colour 008000 425x465+8+40)" ] || fail "no tree"
+        # Every bauble is covered: red hatch inside its white outline (Shape1 and Shape32).
+        [ -n "$(find_colour FF0000 30x30+184+56)" ] || fail "Shape1 is not covered"
+        [ -n "$(find_colour FF0000 30x30+112+416)" ] || fail "Shape32 is not covered"
+        [ -n "$(find_colour FFFFFF 30x30+184+56)" ] || fail "Shape1 has no outline"
+        "$closer" "$w"
+        expect_exit_zero 10
+        ;;
+    no-display)
+        rc=0
+        (cd "$work" && env -u DISPLAY -u WAYLAND_DISPLAY timeout -k 2 10 "$game") \
+            >"$work/out" 2>&1 || rc=$?
+        [ "$rc" -eq 0 ] || fail "exit code $rc without a display"
+        grep -q "weihnachtsflug: cannot open a window: no display" "$work/out" ||
+            fail "no message on standard error"
+        ;;
+    *)
+        fail "unknown case"
+        ;;
+esac
+echo "ok ($case_name)"
