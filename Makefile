@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 BUILD ?= build
 SAN_BUILD ?= build-sanitize
 
-.PHONY: run test build build-sanitize deps deps-test clean assets contact-sheet bench
+.PHONY: run test build build-sanitize deps deps-test clean assets contact-sheet bench bench-window screenshots fuzz
 
 run: build
 	./$(BUILD)/weihnachtsflug
@@ -25,10 +25,17 @@ build-sanitize: deps-test
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 
 # Every test, first in the release build, then again with address and
-# undefined-behaviour sanitizers.
+# undefined-behaviour sanitizers (the window tests start their own Xvfb), and
+# a one-minute run of the game's fuzzer.
 test: deps-test build build-sanitize
 	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	ctest --test-dir $(SAN_BUILD) --output-on-failure -j $(JOBS)
+	scripts/fuzz-game.sh smoke
+
+# A longer fuzzing campaign: make fuzz MINUTES=30
+MINUTES ?= 30
+fuzz: deps-test
+	scripts/fuzz-game.sh long $(MINUTES)
 
 # Redraws the pictures and the icon into assets/ (they are committed).
 assets: build
@@ -37,9 +44,18 @@ assets: build
 
 bench: build
 	./$(BUILD)/bench/whole_game_bench
+	./$(BUILD)/bench/render_bench
+
+# Figures of the real window under Xvfb: timer intervals, CPU, screen updates (about 4 minutes).
+bench-window: deps-test build
+	scripts/bench-window.sh $(BUILD)
+
+# The README's pictures of the two phases, taken from the real game under Xvfb.
+screenshots: deps-test build
+	scripts/screenshots.sh $(BUILD)/weihnachtsflug docs
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) build-fuzz
 
 # A PNG contact sheet of every picture, enlarged twice, for looking at them.
 contact-sheet: build
