@@ -44,13 +44,18 @@ void VirtualPlatform::pause(int milliseconds) {
 }
 
 void VirtualPlatform::messageBox(std::string_view text, std::string_view caption) {
+    const Time opened = now_;
     boxes_.push_back({now_, std::string(text), std::string(caption)});
-    // Input made while the box is open goes to the box, not to the game.
+    // Keys typed while the box is open go to the box, not to the game; keys
+    // typed before it opened (during a pause) stay queued, as in the window.
     now_ += boxTime_;
-    while (!script_.empty() && script_.front().at < now_ &&
-           script_.front().event.type == InputEvent::Type::Key) {
-        script_.pop_front();
+    std::deque<Scripted> kept;
+    for (Scripted& s : script_) {
+        const bool toTheBox =
+            s.event.type == InputEvent::Type::Key && s.at >= opened && s.at < now_;
+        if (!toTheBox) kept.push_back(s);
     }
+    script_ = std::move(kept);
 }
 
 std::optional<InputEvent> VirtualPlatform::poll() {

@@ -64,6 +64,18 @@ TEST(Lifecycle, StartUpShowsTheIntroductionAndPreparesEverything) {
     EXPECT_EQ(run.form.Label1().caption, "");
 }
 
+TEST(Lifecycle, KeysTypedWhileTheIntroductionIsOpenGoToTheBox) {
+    scene::HeadlessRun run;
+    run.platform.setBoxTime(ms(2000));
+    run.platform.press(ms(500), vk::Space);
+    run.platform.press(ms(2500), vk::Shift);
+    run.start();
+    runUntil(run, ms(3000));
+    EXPECT_FALSE(run.form.Timer1().enabled) << "the space bar closed the box, it did not climb";
+    EXPECT_EQ(run.game.state.keyCode, 16);
+    EXPECT_EQ(run.game.state.keyCount, 1);
+}
+
 TEST(Lifecycle, CloseFreesTheListsAndNoHandlerRunsAfterIt) {
     scene::HeadlessRun run;
     run.start();

@@ -22,8 +22,7 @@ std::int64_t msOf(Time t) {
 // Handlers that record what ran and when, and can be told to take time or fail.
 class Recorder : public scene::FormHandlers {
   public:
-    Recorder(scene::Form& form, scene::VirtualPlatform& platform)
-        : form_(form), platform_(platform) {}
+    explicit Recorder(scene::VirtualPlatform& platform) : platform_(platform) {}
 
     void FormKeyDown(std::uint16_t key) override { note("key" + std::to_string(key)); }
     void Timer1Timer() override { note("T1"); }
@@ -52,7 +51,6 @@ class Recorder : public scene::FormHandlers {
             effect();
         }
     }
-    scene::Form& form_;
     scene::VirtualPlatform& platform_;
 };
 
@@ -64,7 +62,7 @@ class EventLoop : public testing::Test {
     }
     scene::Form form;
     scene::VirtualPlatform platform{form};
-    Recorder handlers{form, platform};
+    Recorder handlers{platform};
     scene::EventLoop loop{form, handlers, platform, platform};
 };
 
