@@ -88,6 +88,7 @@ bool EventLoop::step() {
         if (state.running && state.due <= now && (!due || state.due < timers_[*due].due)) due = i;
     }
     if (due) {
+        if (!source_.goesOn()) return false;
         tick(*due, now);
         return !closed_;
     }

@@ -49,6 +49,9 @@ class EventSource {
     // input). Returns false when no input will ever come again and the loop
     // should end (the end of a recorded script).
     virtual bool wait(std::optional<Time> deadline) = 0;
+    // False once the source wants the loop to end even though timers are
+    // overdue (a recorded run past its end, whose ticks pause for ever).
+    virtual bool goesOn() { return true; }
 };
 
 // The standard error box: shows `message` with a full stop appended.

@@ -64,6 +64,7 @@ class VirtualPlatform : public game::Platform, public EventSource, public ErrorB
     Time now() override { return now_; }
     std::optional<InputEvent> poll() override;
     bool wait(std::optional<Time> deadline) override;
+    bool goesOn() override { return !stopAt_ || now_ <= *stopAt_; }
 
     // ErrorBox
     void showError(std::string_view message) override;

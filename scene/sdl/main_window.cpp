@@ -45,6 +45,7 @@ MainWindow::MainWindow(const Form& form, PresentObserver observer)
 }
 
 MainWindow::~MainWindow() {
+    if (source_ != nullptr) SDL_FreeSurface(source_);
     if (window_ != nullptr) SDL_DestroyWindow(window_);
 }
 
@@ -71,8 +72,11 @@ void MainWindow::show() {
 void MainWindow::fitBuffer() {
     int w = 0, h = 0;
     SDL_GetWindowSize(window_, &w, &h);
-    if (w == buffer_.width && h == buffer_.height) return;
+    if (w == buffer_.width && h == buffer_.height && source_ != nullptr) return;
     buffer_ = PixelBuffer(w, h);
+    if (source_ != nullptr) SDL_FreeSurface(source_);
+    source_ = surfaceOver(buffer_.pixels.data(), buffer_.width, buffer_.height);
+    if (source_ == nullptr) throw SdlError("cannot draw the window");
 }
 
 void MainWindow::redrawAll() {
@@ -104,11 +108,10 @@ void MainWindow::present() {
 
 void MainWindow::blit(const std::vector<Rect>& rects) {
     if (rects.empty()) return;
+    ++updates_;
     // Fetched every time: a resize replaces the window surface.
     SDL_Surface* target = SDL_GetWindowSurface(window_);
     if (target == nullptr) throw SdlError("cannot draw the window");
-    SDL_Surface* source = surfaceOver(buffer_.pixels.data(), buffer_.width, buffer_.height);
-    if (source == nullptr) throw SdlError("cannot draw the window");
     const SDL_Rect surfaceRect{0, 0, target->w, target->h};
     sdlRects_.clear();
     for (const Rect& r : rects) {
@@ -116,10 +119,9 @@ void MainWindow::blit(const std::vector<Rect>& rects) {
         SDL_Rect clipped;
         if (!SDL_IntersectRect(&wanted, &surfaceRect, &clipped)) continue;
         SDL_Rect destination = clipped;
-        SDL_BlitSurface(source, &clipped, target, &destination);
+        SDL_BlitSurface(source_, &clipped, target, &destination);
         sdlRects_.push_back(clipped);
     }
-    SDL_FreeSurface(source);
     if (sdlRects_.empty()) return;
     if (SDL_UpdateWindowSurfaceRects(window_, sdlRects_.data(),
                                      static_cast<int>(sdlRects_.size())) != 0) {

@@ -5,6 +5,7 @@
 // only those rectangles, so a plane step costs a blit of about its own size.
 #include <SDL.h>
 
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -42,6 +43,10 @@ class MainWindow {
     // window was exposed, resized or restored, also during a pause.
     void redrawAll();
 
+    // How many times the window has sent pixels to the screen so far. Each
+    // time, waiting for the window system may read its events ahead.
+    std::uint64_t updates() const { return updates_; }
+
     SDL_Window* window() const { return window_; }
     Uint32 id() const { return id_; }
     Fonts& fonts() { return renderer_.fonts(); }
@@ -60,6 +65,8 @@ class MainWindow {
     Components presented_;
     std::vector<Rect> rects_;
     std::vector<SDL_Rect> sdlRects_;
+    SDL_Surface* source_ = nullptr;  // over buffer_'s pixels
+    std::uint64_t updates_ = 0;
     bool shown_ = false;
 };
 

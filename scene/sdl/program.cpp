@@ -11,7 +11,7 @@
 #include "scene/sdl/main_window.h"
 #include "scene/sdl/message_box.h"
 #include "scene/sdl/sdl_platform.h"
-#include "scene/sdl/x11_errors.h"
+#include "scene/sdl/x11.h"
 
 namespace scene {
 namespace {

@@ -1,5 +1,6 @@
 #include "scene/sdl/sdl_platform.h"
 
+#include <poll.h>
 #include <time.h>
 
 #include <algorithm>
@@ -9,12 +10,15 @@
 #include <string>
 
 #include "scene/sdl/keymap.h"
+#include "scene/sdl/x11.h"
 
 namespace scene {
 namespace {
 
-// SDL waits in whole milliseconds and may wake a little late; the last
-// stretch before a timer's tick is slept precisely instead.
+// Where SDL does the waiting (not on X11) it counts in whole milliseconds
+// and may wake a little late; the last stretch before a timer's tick is
+// slept precisely instead. On X11 we sleep on the connection ourselves, to
+// the nanosecond, and SDL only reads what came.
 constexpr Time kPreciseStretch = std::chrono::microseconds(1500);
 
 void sleepUntil(Time deadline) {
@@ -32,6 +36,13 @@ int sdlTimeout(Time span) {
 }
 
 }  // namespace
+
+SdlPlatform::SdlPlatform(MainWindow& window, std::string_view programName,
+                         std::function<void(int)> pausing)
+    : window_(window),
+      programName_(programName),
+      pausing_(std::move(pausing)),
+      connection_(x11Connection(window.window())) {}
 
 Time SdlPlatform::now() {
     timespec ts{};
@@ -77,8 +88,36 @@ void SdlPlatform::handle(const SDL_Event& e) {
 }
 
 void SdlPlatform::drain() {
+    SDL_PumpEvents();
+    drainedAt_ = window_.updates();
     SDL_Event e;
-    while (SDL_PollEvent(&e) == 1) handle(e);
+    while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) handle(e);
+}
+
+void SdlPlatform::sleepForEvents(std::optional<Time> until) {
+    // Drawing waits for the X server's replies, and Xlib keeps the events it
+    // reads meanwhile: SDL must take those before we sleep on the connection.
+    if (drainedAt_ != window_.updates()) {
+        drain();
+        return;
+    }
+    if (connection_ < 0) {
+        // Not X11: SDL waits, in whole milliseconds.
+        SDL_Event e;
+        const int timeout = until ? sdlTimeout(*until - now()) : -1;
+        if (SDL_WaitEventTimeout(&e, timeout) == 1) handle(e);
+        drain();
+        return;
+    }
+    pollfd fd{connection_, POLLIN, 0};
+    timespec left{};
+    if (until) {
+        const Time span = std::max(*until - now(), Time{});
+        left.tv_sec = static_cast<time_t>(span.count() / 1000000000);
+        left.tv_nsec = static_cast<long>(span.count() % 1000000000);
+    }
+    // Woken by the X server, by the time, or by a signal (SDL turns SIGTERM into a quit).
+    if (ppoll(&fd, 1, until ? &left : nullptr, nullptr) != 0) drain();
 }
 
 std::optional<InputEvent> SdlPlatform::poll() {
@@ -92,20 +131,16 @@ std::optional<InputEvent> SdlPlatform::poll() {
 
 bool SdlPlatform::wait(std::optional<Time> deadline) {
     window_.present();
-    SDL_Event e;
     while (queue_.empty()) {
-        if (!deadline) {
-            // Nothing is due: sleep in the kernel until an event comes.
-            if (SDL_WaitEvent(&e) == 1) handle(e);
-            continue;
-        }
-        const Time left = *deadline - now();
-        if (left <= Time{}) break;
-        if (left <= kPreciseStretch) {
+        if (deadline && *deadline <= now()) break;
+        if (deadline && connection_ < 0 && *deadline - now() <= kPreciseStretch) {
             sleepUntil(*deadline);
             break;
         }
-        if (SDL_WaitEventTimeout(&e, sdlTimeout(left - kPreciseStretch)) == 1) handle(e);
+        // Without X11, SDL's own wait ends a little before the deadline.
+        sleepForEvents(deadline && connection_ < 0
+                           ? std::optional<Time>(*deadline - kPreciseStretch)
+                           : deadline);
     }
     return true;
 }
@@ -123,13 +158,12 @@ void SdlPlatform::pause(int milliseconds) {
     // Nothing of the game runs meanwhile, but the window is still redrawn
     // and answers the window manager; keys wait in the queue.
     const Time end = now() + std::chrono::milliseconds(milliseconds);
-    SDL_Event e;
-    for (Time left = end - now(); left > Time{}; left = end - now()) {
-        if (left <= kPreciseStretch) {
+    while (now() < end) {
+        if (connection_ < 0 && end - now() <= kPreciseStretch) {
             sleepUntil(end);
             break;
         }
-        if (SDL_WaitEventTimeout(&e, sdlTimeout(left - kPreciseStretch)) == 1) handle(e);
+        sleepForEvents(connection_ < 0 ? end - kPreciseStretch : end);
     }
 }
 
@@ -138,12 +172,14 @@ void SdlPlatform::messageBox(std::string_view text, std::string_view caption) {
     // changed so far shows while the box is open (the landing hides the approach).
     window_.present();
     runMessageBox(window_.fonts(), window_.window(), text, caption, BoxStyle{}, *this);
+    drainedAt_ = kStale;  // the box's windows came and went
 }
 
 void SdlPlatform::showError(std::string_view message) {
     const std::string text = std::string(message) + ".";
     window_.present();
     runMessageBox(window_.fonts(), window_.window(), text, programName_, BoxStyle{true}, *this);
+    drainedAt_ = kStale;
 }
 
 }  // namespace scene

@@ -7,6 +7,7 @@
 // the window is redrawn when exposed and answers the window manager.
 #include <SDL.h>
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <string>
@@ -26,8 +27,7 @@ class SdlPlatform final : public game::Platform,
     // `programName` is the error box's caption; `pausing`, if set, is told
     // when each pause begins.
     SdlPlatform(MainWindow& window, std::string_view programName,
-                std::function<void(int)> pausing = {})
-        : window_(window), programName_(programName), pausing_(std::move(pausing)) {}
+                std::function<void(int)> pausing = {});
 
     // game::Platform
     void repaintPicture(const Component& picture) override;
@@ -50,12 +50,21 @@ class SdlPlatform final : public game::Platform,
     void onOtherEvent(const SDL_Event& event) override { handle(event); }
     // Takes one SDL event: queues keys and close requests, redraws on exposure.
     void handle(const SDL_Event& event);
+    // Has SDL read the window system's events and hands us every one.
     void drain();
+    // Sleeps until the window system has something for us or `until` has
+    // come (no limit if none), then drains. Returns at once if SDL may hold
+    // events read ahead since the last drain.
+    void sleepForEvents(std::optional<Time> until);
 
     MainWindow& window_;
     std::string programName_;
     std::function<void(int)> pausing_;
+    int connection_ = -1;               // the X server's descriptor; -1: let SDL wait
+    std::uint64_t drainedAt_ = kStale;  // the window's updates() at the last drain
     std::deque<InputEvent> queue_;
+
+    static constexpr std::uint64_t kStale = ~std::uint64_t{0};
 };
 
 }  // namespace scene

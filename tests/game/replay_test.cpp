@@ -133,6 +133,20 @@ INSTANTIATE_TEST_SUITE_P(
              0}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(Replay, ARunEndsAtItsStopTimeWhileEveryTickPauses) {
+    // After the landing an arrow key restarts the drift off the track: every
+    // tick pauses, and the overdue tick after each pause pauses again.
+    scene::HeadlessRun run(1);
+    run.platform.setRecordScreens(false);
+    run.start();
+    run.platform.press(ms(0), vk::Left);
+    run.platform.press(ms(30000), vk::Left);
+    runUntil(run, ms(60000));
+    EXPECT_TRUE(pairsSceneShown(run.form));
+    EXPECT_LE(run.platform.now(), ms(61500));
+    EXPECT_GT(run.game.state.errorCount, 15) << "past the limit only the landing cell lands";
+}
+
 TEST(Replay, TheApproachIsFlyableWithOnlyTheLandingCellCounted) {
     scene::HeadlessRun pilot(1);
     pilot.start();

@@ -1,5 +1,6 @@
-#include "scene/sdl/x11_errors.h"
+#include "scene/sdl/x11.h"
 
+#include <SDL_syswm.h>
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
 
@@ -17,6 +18,13 @@ int onXError(Display* display, XErrorEvent* error) {
 
 void tolerateLateWakeups() {
     previous = XSetErrorHandler(onXError);
+}
+
+int x11Connection(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return -1;
+    return ConnectionNumber(info.info.x11.display);
 }
 
 }  // namespace scene
