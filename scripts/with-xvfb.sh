@@ -37,7 +37,8 @@ if [ ! -s "$dir/display" ]; then
     cat "$dir/log" >&2
     exit 2
 fi
-export DISPLAY=":$(head -n1 "$dir/display")"
+DISPLAY=":$(head -n1 "$dir/display")"
+export DISPLAY
 export WF_XVFB_PID=$xvfb_pid  # for measuring the server's CPU
 unset WAYLAND_DISPLAY
 # Wait until the server answers; no window manager runs on it.
