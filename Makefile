@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 BUILD ?= build
 SAN_BUILD ?= build-sanitize
 
-.PHONY: run test build build-sanitize deps deps-test clean assets contact-sheet bench bench-window screenshots fuzz
+.PHONY: run test build build-sanitize deps deps-test clean assets contact-sheet bench bench-window screenshots fuzz soak
 
 run: build
 	./$(BUILD)/weihnachtsflug
@@ -36,6 +36,12 @@ test: deps-test build build-sanitize
 MINUTES ?= 30
 fuzz: deps-test
 	scripts/fuzz-game.sh long $(MINUTES)
+
+# Ten minutes of random keys and timer-driven flight in the real window,
+# printing the game's resident memory: make soak SOAK_MINUTES=10
+SOAK_MINUTES ?= 10
+soak: deps-test build
+	scripts/soak-window.sh $(BUILD) $(SOAK_MINUTES)
 
 # Redraws the pictures and the icon into assets/ (they are committed).
 assets: build

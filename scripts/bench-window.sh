@@ -34,14 +34,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-wait_window() {
-    for _ in $(seq 200); do
-        xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 && return 0
-        sleep 0.05
-    done
-    echo "$0: no window named '$1'" >&2
+fail() {
+    echo "$0: $*" >&2
     exit 1
 }
+source "$root/scripts/xwindow.sh"
 
 # CPU seconds (user and system) of process $1 so far.
 cpu_seconds() {

@@ -24,23 +24,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
-wait_window() {
-    local id
-    for _ in $(seq $((${2:-10} * 20))); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        sleep 0.05
-    done
-    echo "$0: no window named '$1'" >&2
+fail() {
+    echo "$0: $*" >&2
     exit 1
 }
+source "$root/scripts/xwindow.sh"
 
 # Keeps the client area of window $1 as $2.
 keep() {
-    eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+    geometry "$1"
     import -window root "$work/screen.png"
     convert "$work/screen.png" -crop "${WIDTH}x${HEIGHT}+$X+$Y" +repage "$2"
     echo "wrote $2"

@@ -5,6 +5,7 @@
 # Usage: window_test.sh CASE GAME CLOSER
 #   CLOSER WINDOW-ID asks a window to close as a window manager's close button does.
 set -euo pipefail
+source "$(dirname "$0")/../../scripts/xwindow.sh"
 
 case_name=$1
 game=$2
@@ -31,31 +32,6 @@ start_game() {
     game_pid=$!
 }
 
-# The id of the visible window named exactly $1, waiting up to $2 seconds (10) for it.
-wait_window() {
-    local id
-    for _ in $(seq $((${2:-10} * 20))); do
-        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)
-        if [ -n "$id" ]; then
-            echo "$id"
-            return 0
-        fi
-        kill -0 "$game_pid" 2>/dev/null || fail "the game ended while waiting for '$1'"
-        sleep 0.05
-    done
-    fail "no window named '$1'"
-}
-
-is_shown() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
-
-wait_gone() {
-    for _ in $(seq 200); do
-        is_shown "$1" || return 0
-        sleep 0.05
-    done
-    fail "window '$1' stayed open"
-}
-
 # Waits up to $1 seconds for the game to end and checks that its exit code is 0.
 # Under the sanitizers a leak would make it 23.
 expect_exit_zero() {
@@ -67,11 +43,7 @@ expect_exit_zero() {
     wait "$game_pid" || rc=$?
     game_pid=
     [ "$rc" -eq 0 ] || fail "exit code $rc"
-}
-
-# Geometry of window $1: sets X, Y, WIDTH, HEIGHT.
-geometry() {
-    eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+    ! grep -qE "Sanitizer|runtime error" "$work/out" || fail "a sanitizer report"
 }
 
 # A screenshot of the whole screen, cut to the client area of window $1 as
@@ -323,6 +295,96 @@ EOF
         [ -n "$(find_colour FF0000 30x30+184+56)" ] || fail "Shape1 is not covered"
         [ -n "$(find_colour FF0000 30x30+112+416)" ] || fail "Shape32 is not covered"
         [ -n "$(find_colour FFFFFF 30x30+184+56)" ] || fail "Shape1 has no outline"
+        "$closer" "$w"
+        expect_exit_zero 10
+        ;;
+    close-off-track)
+        # Left turns the plane off the track: soon a tick is an error, the star
+        # marks the place (left of the emblem, whose small star has the same
+        # pale centre) and the game pauses for 1.5 s. A close request inside
+        # the pause waits for its end, then the game ends.
+        start_playing
+        clean_from=$(($(date +%s%N) / 1000000))
+        xdotool key Left
+        sleep 0.1
+        marked=
+        for _ in $(seq 100); do
+            shoot "$w"
+            if [ -n "$(find_colour FFFF7F 400x541+0+0)" ]; then marked=yes && break; fi
+            clean_from=$SHOT_FROM
+        done
+        [ -n "$marked" ] || fail "no error after turning off the track"
+        "$closer" "$w"
+        expect_exit_zero 10
+        # The pause began after the last screenshot without the star.
+        took=$(($(date +%s%N) / 1000000 - clean_from))
+        [ "$took" -ge 1500 ] || fail "the game ended $took ms into the pause"
+        ;;
+    close-landing-box)
+        # A close request while the landing box is open waits for the box.
+        start_playing
+        xdotool key Left
+        wait_window "$intro" 40 >/dev/null
+        "$closer" "$w"
+        sleep 0.5
+        is_shown "$intro" || fail "the landing box went with the close request"
+        kill -0 "$game_pid" 2>/dev/null || fail "the game ended with the landing box open"
+        xdotool key Return
+        expect_exit_zero 10
+        ;;
+    flood)
+        # 2,000 keys typed during the 24-s help replay all come afterwards, in
+        # order. They are the sixteen pairs, each after a run of 'x' (no
+        # symbol, but a key of the two-key entry) of even length: one key lost,
+        # doubled or swapped puts a pair out of step with the entry, leaves it
+        # unsolved and the game unwon. F3 after the replay writes string.txt
+        # only as a first key, so the count of all keys must be even.
+        start_playing
+        xdotool key Left
+        wait_window "$intro" 40 >/dev/null
+        xdotool key Return
+        wait_gone "$intro"
+        sleep 0.3
+        file=$work/cwd/string.txt
+        xdotool key F3 x
+        for _ in $(seq 100); do
+            [ -s "$file" ] && break
+            sleep 0.05
+        done
+        mapfile -t symbols < <(tr -d '\r' <"$file" | tr 'A-Z' 'a-z')
+        [ "${#symbols[@]}" -eq 32 ] || fail "string.txt holds ${#symbols[@]} symbols"
+        keys=()
+        for m in $(seq 0 15); do
+            # 122 and 124 'x' in turn: 16 runs and 32 pair keys make 2,000.
+            for _ in $(seq $((122 + 2 * (m % 2)))); do keys+=(x); done
+            keys+=("${symbols[2 * m]}" "${symbols[2 * m + 1]}")
+        done
+        [ "${#keys[@]}" -eq 2000 ] || fail "built ${#keys[@]} keys"
+        rm "$file"
+        replay_from=$SECONDS
+        xdotool key F2
+        sleep 0.5
+        xdotool key --delay 0 "${keys[@]}"
+        sent_in=$((SECONDS - replay_from))
+        [ "$sent_in" -lt 22 ] || fail "sending the keys took until $sent_in s into the replay"
+        shoot "$w" inside
+        [ "$(pixel 202 20)" = 000000 ] || fail "keys were handled inside the replay"
+        # The star shows on the tree top once all sixteen pairs are solved.
+        won=
+        for _ in $(seq 40); do
+            sleep 1
+            shoot "$w" won
+            if [ "$(pixel 202 20)" = FFFF7F ]; then won=yes && break; fi
+        done
+        [ -n "$won" ] || fail "the game is not won after the replay: keys lost or out of order"
+        [ -e "$file" ] && fail "F3 after the replay came too early"
+        xdotool key F3
+        for _ in $(seq 100); do
+            [ -s "$file" ] && break
+            sleep 0.05
+        done
+        [ -s "$file" ] || fail "F3 was a second key: the count of keys was odd"
+        # Closing after the win.
         "$closer" "$w"
         expect_exit_zero 10
         ;;
