@@ -20,25 +20,16 @@ for f in "$game" "$bench"; do
     [ -x "$f" ] || { echo "$0: $f is missing (build with -DWF_BENCH=ON)" >&2; exit 2; }
 done
 
-if [ -z "${WF_BENCH_INSIDE:-}" ]; then
-    WF_BENCH_INSIDE=1 exec "$root/scripts/with-xvfb.sh" "$0" "$build"
-fi
-
-idle_seconds=${WF_BENCH_IDLE_SECONDS:-60}
-timer_seconds=${WF_BENCH_TIMER_SECONDS:-120}
-work=$(mktemp -d)
-pid=
-cleanup() {
-    if [ -n "$pid" ]; then kill -KILL "$pid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
 fail() {
     echo "$0: $*" >&2
     exit 1
 }
 source "$root/scripts/xwindow.sh"
+inside_xvfb "$0" "$build"
+
+idle_seconds=${WF_BENCH_IDLE_SECONDS:-60}
+timer_seconds=${WF_BENCH_TIMER_SECONDS:-120}
+make_scratch
 
 # CPU seconds (user and system) of process $1 so far.
 cpu_seconds() {
@@ -58,29 +49,29 @@ echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg) ($(nproc) cores)"
 
 echo "== The real game, idle with its window open, ${idle_seconds} s"
 "${run[@]}" "$game" >"$work/game.out" 2>&1 &
-pid=$!
+game_pid=$!
 wait_window Anflug >/dev/null
 xdotool key Return
 w=$(wait_window "von Tovald Brennhag")
 sleep 3
-c0=$(cpu_seconds "$pid") t0=$(date +%s%N)
+c0=$(cpu_seconds "$game_pid") t0=$(date +%s%N)
 sleep "$idle_seconds"
-c1=$(cpu_seconds "$pid") t1=$(date +%s%N)
+c1=$(cpu_seconds "$game_pid") t1=$(date +%s%N)
 awk -v c0="$c0" -v c1="$c1" -v t="$(((t1 - t0) / 1000000))" 'BEGIN {
     printf "CPU of the idle game: %.4f%% of a core (%.2f s of CPU in %.1f s)\n",
            100 * (c1 - c0) / (t / 1000), c1 - c0, t / 1000 }'
 # Closed as the window manager's close button would, else by SIGTERM (the same path).
 close_window=$build/tests/desktop/close_window
-if [ -x "$close_window" ]; then "$close_window" "$w"; else kill -TERM "$pid"; fi
+if [ -x "$close_window" ]; then "$close_window" "$w"; else kill -TERM "$game_pid"; fi
 rc=0
-wait "$pid" || rc=$?
-pid=
+wait "$game_pid" || rc=$?
+game_pid=
 echo "exit code after closing: $rc"
 
 echo
 echo "== window_bench: all three timers for ${timer_seconds} s, then a pause off the track"
 "${run[@]}" "$bench" "$timer_seconds" >"$work/bench.out" 2>&1 &
-pid=$!
+game_pid=$!
 wait_window Anflug >/dev/null
 xdotool key Return
 wait_window "von Tovald Brennhag" >/dev/null
@@ -89,8 +80,8 @@ xdotool key space
 sleep 0.2
 xdotool key Left
 rc=0
-wait "$pid" || rc=$?
-pid=
+wait "$game_pid" || rc=$?
+game_pid=
 cat "$work/bench.out"
 echo "exit code: $rc"
 echo "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -12,23 +12,13 @@ game=$(realpath "${1:-$root/build/weihnachtsflug}")
 out=$(realpath "${2:-$root/docs}")
 [ -x "$game" ] || { echo "$0: no game at $game (make build)" >&2; exit 2; }
 
-if [ -z "${WF_SCREENSHOTS_INSIDE:-}" ]; then
-    WF_SCREENSHOTS_INSIDE=1 exec "$root/scripts/with-xvfb.sh" "$0" "$game" "$out"
-fi
-
-work=$(mktemp -d)
-game_pid=
-cleanup() {
-    if [ -n "$game_pid" ]; then kill -KILL "$game_pid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
 fail() {
     echo "$0: $*" >&2
     exit 1
 }
 source "$root/scripts/xwindow.sh"
+inside_xvfb "$0" "$game" "$out"
+make_scratch
 
 # Keeps the client area of window $1 as $2.
 keep() {
@@ -38,14 +28,8 @@ keep() {
     echo "wrote $2"
 }
 
-mkdir -p "$out" "$work/cwd"
-(cd "$work/cwd" && exec "$game") >"$work/out" 2>&1 &
-game_pid=$!
-
-wait_window Anflug >/dev/null
-xdotool key Return
-w=$(wait_window "von Tovald Brennhag")
-sleep 0.5
+mkdir -p "$out"
+start_playing "$game"
 
 # The approach: the climb up the runway, some four seconds in.
 xdotool key space

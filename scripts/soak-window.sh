@@ -2,8 +2,9 @@
 # A long run of the real game under a private Xvfb: random keys about ten a
 # second (mostly arrows, which keep the drift timers running, and symbol keys,
 # with now and then F3, and rarely F2 and F9), the landing box and any error
-# box closed as they come. Prints the game's resident memory (VmRSS) every minute, then the
-# first and the last figure, and ends the game by its close button.
+# box closed as they come. Prints the game's resident memory (VmRSS) every
+# minute, then the first and the last figure, and ends the game by its close
+# button.
 # Usage: scripts/soak-window.sh [BUILD-DIR] [MINUTES]   (defaults: build, 10)
 # WF_SOAK_SEED seeds the key choice (default 1).
 set -euo pipefail
@@ -17,24 +18,14 @@ for f in "$game" "$closer"; do
     [ -x "$f" ] || { echo "$0: $f is missing (make build)" >&2; exit 2; }
 done
 
-if [ -z "${WF_SOAK_INSIDE:-}" ]; then
-    WF_SOAK_INSIDE=1 exec "$root/scripts/with-xvfb.sh" "$0" "$build" "$minutes"
-fi
-
-work=$(mktemp -d)
-game_pid=
-cleanup() {
-    if [ -n "$game_pid" ]; then kill -KILL "$game_pid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
 fail() {
     echo "$0: $*" >&2
     [ -s "$work/out" ] && sed "s/^/  game: /" "$work/out" >&2
     exit 1
 }
 source "$root/scripts/xwindow.sh"
+inside_xvfb "$0" "$build" "$minutes"
+make_scratch
 
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$game_pid/status"; }
 
@@ -63,13 +54,7 @@ random_key() {
 }
 
 RANDOM=${WF_SOAK_SEED:-1}
-mkdir -p "$work/cwd"
-(cd "$work/cwd" && exec "$game") >"$work/out" 2>&1 &
-game_pid=$!
-wait_window Anflug >/dev/null
-xdotool key Return
-w=$(wait_window "von Tovald Brennhag")
-sleep 0.5
+start_playing "$game"
 xdotool key space
 
 first=$(rss_kb)

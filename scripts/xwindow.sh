@@ -1,9 +1,31 @@
-# Small xdotool helpers for driving the game's windows, sourced by the
-# scripts that play the real game in an X server. The caller defines
-# fail MESSAGE (it must not return) and may set game_pid: waiting stops when
-# that process has ended.
+# Small helpers for the scripts that play the real game in an X server,
+# sourced by them. The caller defines fail MESSAGE (it must not return).
 
-# The id of the visible window named exactly $1, waiting up to $2 seconds (10) for it.
+# Runs the calling script again under its own private Xvfb, unless it already
+# runs under one: inside_xvfb "$0" ARGS...
+inside_xvfb() {
+    if [ -z "${WF_INSIDE_XVFB:-}" ]; then
+        WF_INSIDE_XVFB=1 exec "$(dirname "${BASH_SOURCE[0]}")/with-xvfb.sh" "$@"
+    fi
+}
+
+# A scratch folder $work; on exit it is removed, and the game $game_pid
+# (set it when the game starts) is killed if it still runs.
+make_scratch() {
+    work=$(mktemp -d)
+    game_pid=
+    trap remove_scratch EXIT
+}
+remove_scratch() {
+    if [ -n "${game_pid:-}" ]; then
+        kill -KILL "$game_pid" 2>/dev/null || true
+        wait "$game_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+
+# The id of the visible window named exactly $1, waiting up to $2 seconds (10)
+# for it; waiting stops when the game $game_pid, if set, has ended.
 wait_window() {
     local id
     for _ in $(seq $((${2:-10} * 20))); do
@@ -34,4 +56,21 @@ wait_gone() {
 # Geometry of window $1: sets X, Y, WIDTH, HEIGHT.
 geometry() {
     eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+}
+
+# Starts the game $1 in $work/cwd, its output going to $work/out; sets game_pid.
+start_game() {
+    mkdir -p "$work/cwd"
+    (cd "$work/cwd" && exec "$1") >"$work/out" 2>&1 &
+    game_pid=$!
+}
+
+# Starts the game $1, closes the introduction box with Enter and sets w to the
+# id of the game's window once it shows.
+start_playing() {
+    start_game "$1"
+    wait_window Anflug >/dev/null
+    xdotool key Return
+    w=$(wait_window "von Tovald Brennhag")
+    sleep 0.5
 }

@@ -10,26 +10,13 @@ source "$(dirname "$0")/../../scripts/xwindow.sh"
 case_name=$1
 game=$2
 closer=$3
-work=$(mktemp -d)
-game_pid=
-
-cleanup() {
-    if [ -n "$game_pid" ]; then kill -KILL "$game_pid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
+make_scratch
 
 fail() {
     echo "FAIL ($case_name): $*" >&2
     [ -s "$work/out" ] && sed "s/^/  game: /" "$work/out" >&2
     echo "  display $DISPLAY, game pid ${game_pid:-gone}" >&2
     exit 1
-}
-
-start_game() {
-    mkdir -p "$work/cwd"
-    (cd "$work/cwd" && exec "$game") >"$work/out" 2>&1 &
-    game_pid=$!
 }
 
 # Waits up to $1 seconds for the game to end and checks that its exit code is 0.
@@ -109,21 +96,12 @@ EOF
 main_window="von Tovald Brennhag"
 intro="Anflug"
 
-# Starts the game, dismisses the introduction box with Enter and waits for the window.
-start_playing() {
-    start_game
-    wait_window "$intro" >/dev/null
-    xdotool key Return
-    w=$(wait_window "$main_window")
-    sleep 0.3
-}
-
 # The plane's fuselage colour; the plane's top row is this box's top minus 11.
 fuselage=9F9F9F
 
 case "$case_name" in
     intro-enter | intro-escape | intro-close | intro-ok)
-        start_game
+        start_game "$game"
         box=$(wait_window "$intro")
         # The introduction shows before the window.
         sleep 0.3
@@ -153,7 +131,7 @@ case "$case_name" in
         expect_exit_zero 10
         ;;
     climb)
-        start_playing
+        start_playing "$game"
         shoot "$w"
         [ -z "$(find_colour $fuselage 622x541+0+0)" ] || fail "a plane shows before the start"
         xdotool key space
@@ -177,7 +155,7 @@ case "$case_name" in
         expect_exit_zero 10
         ;;
     export)
-        start_playing
+        start_playing "$game"
         xdotool key F3
         for _ in $(seq 100); do
             [ -s "$work/cwd/string.txt" ] && break
@@ -197,12 +175,8 @@ case "$case_name" in
         expect_exit_zero 10
         ;;
     export-error)
-        start_game
-        mkdir -p "$work/cwd/string.txt"
-        wait_window "$intro" >/dev/null
-        xdotool key Return
-        w=$(wait_window "$main_window")
-        sleep 0.3
+        start_playing "$game"
+        mkdir "$work/cwd/string.txt"
         xdotool key F3
         err=$(wait_window Weihnachtsflug)
         sleep 0.3
@@ -225,7 +199,7 @@ case "$case_name" in
         # F2 blocks the game for 24 seconds. Keys typed meanwhile wait and
         # come afterwards in order (here F3, which writes string.txt), the
         # window is redrawn when uncovered, and a close request waits too.
-        start_playing
+        start_playing "$game"
         xdotool key F2
         sleep 1
         xdotool key F3
@@ -242,7 +216,7 @@ case "$case_name" in
         [ -s "$work/cwd/string.txt" ] || fail "F3 typed during the replay was lost"
         ;;
     resize)
-        start_playing
+        start_playing "$game"
         xdotool windowsize --sync "$w" 800 640
         sleep 0.5
         shoot "$w" resized
@@ -270,7 +244,7 @@ EOF
         # Left at once: the plane leaves the track and every tick is an error
         # with a pause of 1.5 s; the fifteenth ends the flight with the landing
         # box over the window. Enter closes it and shows the tree.
-        start_playing
+        start_playing "$game"
         xdotool key Left
         box=$(wait_window "$intro" 40)
         geometry "$w"
@@ -303,7 +277,7 @@ EOF
         # marks the place (left of the emblem, whose small star has the same
         # pale centre) and the game pauses for 1.5 s. A close request inside
         # the pause waits for its end, then the game ends.
-        start_playing
+        start_playing "$game"
         clean_from=$(($(date +%s%N) / 1000000))
         xdotool key Left
         sleep 0.1
@@ -322,7 +296,7 @@ EOF
         ;;
     close-landing-box)
         # A close request while the landing box is open waits for the box.
-        start_playing
+        start_playing "$game"
         xdotool key Left
         wait_window "$intro" 40 >/dev/null
         "$closer" "$w"
@@ -339,7 +313,7 @@ EOF
         # doubled or swapped puts a pair out of step with the entry, leaves it
         # unsolved and the game unwon. F3 after the replay writes string.txt
         # only as a first key, so the count of all keys must be even.
-        start_playing
+        start_playing "$game"
         xdotool key Left
         wait_window "$intro" 40 >/dev/null
         xdotool key Return
